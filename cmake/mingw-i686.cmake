@@ -1,10 +1,11 @@
 # Cross compiling for 32-bit Windows (i686) with Debian's MinGW-w64, in its
-# POSIX thread flavour (GoogleTest needs std::mutex, which the win32 flavour lacks).
+# win32 thread flavour: the POSIX flavour links winpthreads, which imports
+# functions that Windows XP does not have (GetTickCount64).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
+set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-win32)
+set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-win32)
 set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
