@@ -1,10 +1,20 @@
 #include "resource_reader.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 
 namespace korvane::res {
+
+std::string ExePath() {
+  for (int i = 1; i < __argc; ++i) {
+    if (__argv[i] && std::strncmp(__argv[i], "--", 2) != 0) return __argv[i];
+  }
+  const char* fromEnvironment = std::getenv("KORVN32_EXE");
+  return fromEnvironment ? fromEnvironment : "";
+}
+
 namespace {
 
 // Reads little-endian values in order from a resource's bytes, refusing to

@@ -14,6 +14,10 @@
 
 namespace korvane::res {
 
+// The executable under test: the first command-line argument that is not one
+// of GoogleTest's own flags, else the variable KORVN32_EXE.
+std::string ExePath();
+
 // A name or a number, as templates store a class, a menu or a control text.
 // Names are kept as UTF-8 with anything beyond ASCII escaped as \uXXXX.
 struct NameOrOrdinal {

@@ -128,16 +128,6 @@ ExpectedDialog MainWindow() {
 
 // --- The executable under test ------------------------------------------
 
-// The executable's path: the first command-line argument that is not one of
-// GoogleTest's own flags, else the variable KORVN32_EXE.
-std::string ExePath() {
-  for (int i = 1; i < __argc; ++i) {
-    if (__argv[i] && std::strncmp(__argv[i], "--", 2) != 0) return __argv[i];
-  }
-  const char* fromEnvironment = std::getenv("KORVN32_EXE");
-  return fromEnvironment ? fromEnvironment : "";
-}
-
 class ResourcesTest : public testing::Test {
  protected:
   static void SetUpTestSuite() { module_ = std::make_unique<Module>(ExePath()); }
