@@ -51,9 +51,20 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 
-BOOL CWnd::OnHelpInfo(HELPINFO*) {
+BOOL CWnd::OnHelpInfo(HELPINFO* pHelpInfo) {
   if (::GetKeyState(VK_SHIFT) < 0 || ::GetKeyState(VK_CONTROL) < 0 || ::GetKeyState(VK_MENU) < 0)
     return TRUE;
+  // One F1 is one help request. Some systems' message boxes hand F1's
+  // WM_HELP to their owner and then let the default processing hand the same
+  // request to the owner again, while the same key press is being handled.
+  static struct {
+    LONG time;
+    HANDLE item;
+  } s_lastRequest{};
+  const LONG time = ::GetMessageTime();
+  HANDLE item = pHelpInfo != nullptr ? pHelpInfo->hItemHandle : nullptr;
+  if (s_lastRequest.time == time && s_lastRequest.item == item && item != nullptr) return TRUE;
+  s_lastRequest = {time, item};
   CWinApp* app = AfxGetApp();
   if (app != nullptr && app->m_pMainWnd != nullptr && app->m_pMainWnd->m_hWnd != nullptr)
     app->m_pMainWnd->SendMessage(WM_COMMAND, ID_HELP, 0);
