@@ -118,7 +118,9 @@ bool UpdateData(ExchangeWindow& window, bool bSaveAndValidate,
     return false;  // the user has been told already
   } catch (...) {
     // A fault of the program or of the machine (a control that does not
-    // exist, memory exhausted): report it and carry on with the window. If
+    // exist, memory exhausted): report it and carry on with the window. None
+    // of these failures has a message of its own for the user, so the report
+    // is always "Internal application error.". If
     // even the report fails, nothing may escape into the window's message
     // dispatch; the result still says that the exchange did not complete.
     try {

@@ -214,9 +214,9 @@ std::string FormatNumber(double value) {
   // not a text that reads back as a number.
   if (std::isnan(value)) return std::signbit(value) ? "-1.#QNAN" : "1.#QNAN";
 
-  // Negative zero keeps its sign, as "%.15g" writes it.
-  std::string text = std::signbit(value) ? "-" : "";
-  if (value == 0.0) return text + "0";
+  // Zero, negative zero included, is "0"; only a negative value gets a sign.
+  if (value == 0.0) return "0";
+  std::string text = value < 0 ? "-" : "";
 
   char digits[15];
   const int exponent = FifteenDigits(std::fabs(value), digits);

@@ -8,14 +8,10 @@
 
 class CString {
  public:
-  CString() = default;
-  CString(const char* text) : m_text(text ? text : "") {}  // NOLINT: converts like a C string
-
   // Loads string resource nID of the program; false (and empty) when it has none.
   BOOL LoadString(UINT nID);
 
   bool IsEmpty() const { return m_text.empty(); }
-  int GetLength() const { return static_cast<int>(m_text.size()); }
   operator LPCSTR() const { return m_text.c_str(); }
 
  private:

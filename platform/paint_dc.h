@@ -7,7 +7,7 @@
 
 class CPaintDC {
  public:
-  explicit CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd), m_hDC(::BeginPaint(m_hWnd, &m_ps)) {}
+  explicit CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd) { m_hDC = ::BeginPaint(m_hWnd, &m_ps); }
   ~CPaintDC() { ::EndPaint(m_hWnd, &m_ps); }
   CPaintDC(const CPaintDC&) = delete;
   CPaintDC& operator=(const CPaintDC&) = delete;
@@ -19,5 +19,5 @@ class CPaintDC {
   PAINTSTRUCT m_ps{};
 
  public:
-  HDC m_hDC;
+  HDC m_hDC = nullptr;
 };

@@ -155,8 +155,9 @@ int AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow) {
   app->m_nCmdShow = nCmdShow;
   app->SetNamesFromModulePath();
 
+  if (!app->InitApplication()) return 0;
   // The program's windows all run modally inside InitInstance, which then
   // returns FALSE; there is no message loop of the platform's own to enter.
-  if (app->InitApplication()) app->InitInstance();
+  app->InitInstance();
   return app->ExitInstance();
 }

@@ -54,9 +54,10 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 BOOL CWnd::OnHelpInfo(HELPINFO* pHelpInfo) {
   if (::GetKeyState(VK_SHIFT) < 0 || ::GetKeyState(VK_CONTROL) < 0 || ::GetKeyState(VK_MENU) < 0)
     return TRUE;
-  // One F1 is one help request. Some systems' message boxes hand F1's
-  // WM_HELP to their owner and then let the default processing hand the same
-  // request to the owner again, while the same key press is being handled.
+  // One F1 is one help request. Wine's message box hands F1's WM_HELP to its
+  // owner itself and then lets its default processing hand the same request
+  // to the owner once more, while the same key press is being handled: the
+  // second one, for the same item at the same message time, is dropped.
   static struct {
     LONG time;
     HANDLE item;

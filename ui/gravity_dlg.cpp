@@ -2,6 +2,7 @@
 
 #include "about_box.h"
 #include "cstring.h"
+#include "destinations.h"
 #include "icon_position.h"
 #include "paint_dc.h"
 #include "resource.h"
@@ -85,7 +86,7 @@ void CGravityDlg::OnPaint() {
 HCURSOR CGravityDlg::OnQueryDragIcon() { return m_icon; }
 
 void CGravityDlg::OnMoreInfo() {
-  if (static_cast<unsigned>(m_destination) > 8) return;  // no destination chosen
+  if (LookupDestination(m_destination) == nullptr) return;  // no destination chosen
   // The destination's fact sheet is not built yet.
 }
 

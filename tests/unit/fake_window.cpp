@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "destinations.h"
 #include "resource.h"
 
 // ---- FakeScreen ----------------------------------------------------------
@@ -127,9 +128,12 @@ void FakeWindow::Notify(int id, Notification notification) {
   }
   // The main window's wiring: every destination's radio button, the hidden
   // default button, and the weight field losing the focus recalculate.
-  const bool wired = notification == Notification::KillFocus
-                         ? id == IDC_EARTH_WEIGHT
-                         : (id >= IDC_MERCURY && id <= IDC_PLUTO) || id == IDC_ENTER_DEFAULT;
+  const auto isDestination = [id] {
+    const auto rows = Destinations();
+    return std::any_of(rows.begin(), rows.end(), [id](const Destination& d) { return d.radioId == id; });
+  };
+  const bool wired = notification == Notification::KillFocus ? id == IDC_EARTH_WEIGHT
+                                                             : isDestination() || id == IDC_ENTER_DEFAULT;
   if (wired && onRecalculate) onRecalculate();
 }
 
