@@ -41,6 +41,14 @@ for _ in $(seq 1 120); do
   sleep 0.5
 done
 xwininfo -root -tree | grep -q '"Korvane / 32"' || { echo "The main window did not appear." >&2; exit 1; }
-sleep 1  # let the window finish painting before the picture is taken
-import -window root "$shot"
+# The picture is taken once the screen has stopped changing, so the window
+# has finished painting.
+previous=
+for _ in $(seq 1 40); do
+  import -window root "$shot"
+  current=$(md5sum < "$shot")
+  [ "$current" = "$previous" ] && break
+  previous=$current
+  sleep 0.25
+done
 echo "Screenshot of the main window: $shot"
