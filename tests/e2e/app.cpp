@@ -108,6 +108,14 @@ HWND App::MainWindow() {
   return main_;
 }
 
+std::vector<MessageBox> App::MessageBoxes() const {
+  std::vector<MessageBox> boxes;
+  for (auto& box : e2e::MessageBoxes(process_id_))
+    if (box.caption != "Korvane / 32" && box.caption != "About Korvane / 32 (v1.0)")
+      boxes.push_back(std::move(box));
+  return boxes;
+}
+
 HWND App::WaitMessageBox(const std::string& caption, const std::string& text) {
   HWND found = nullptr;
   WaitUntil([&] {

@@ -56,7 +56,9 @@ class App {
   bool WaitGone(const std::string& caption);
 
   std::vector<HWND> Windows() const { return TopLevelWindows(process_id_); }
-  std::vector<MessageBox> MessageBoxes() const { return e2e::MessageBoxes(process_id_); }
+  // The message boxes the program shows now: its dialogs with static texts
+  // (the main window and the About box) are not message boxes.
+  std::vector<MessageBox> MessageBoxes() const;
   HWND Focus() const { return FocusOf(thread_id_); }
   HWND Active() const { return ActiveOf(thread_id_); }
 

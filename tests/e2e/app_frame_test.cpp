@@ -44,17 +44,8 @@ std::string Lines(const std::vector<SystemSnapshot::Change>& changes) {
   return out;
 }
 
-// The program's message boxes that are up now. Its dialogs are dialogs with
-// static texts too, but none carries one of the two messages.
-std::vector<MessageBox> Messages(const App& app) {
-  std::vector<MessageBox> out;
-  for (const auto& box : app.MessageBoxes())
-    if (box.text == kNotANumber || box.text == kHelpFailed) out.push_back(box);
-  return out;
-}
-
 bool WaitNoMessages(const App& app) {
-  return WaitUntil([&] { return Messages(app).empty(); });
+  return WaitUntil([&] { return app.MessageBoxes().empty(); });
 }
 
 // Waits until the weight field shows `text`. Keys are handled in the order
@@ -132,7 +123,7 @@ TEST(AppFrame, NamesComeFromTheExecutablesPath) {
 
     HWND box = OpenNotANumberBox(app, "FOO");
     ASSERT_NE(box, nullptr) << "no box \"" << kNotANumber << "\" captioned FOO; boxes up: "
-                            << Messages(app).size();
+                            << app.MessageBoxes().size();
     PressKey(VK_RETURN);
     ASSERT_TRUE(WaitNoMessages(app));
 
@@ -244,7 +235,7 @@ TEST_F(Help, F1WithShiftCtrlOrAltAsksNothing) {
   ASSERT_TRUE(FieldShows(main_, "5")) << "the weight field did not take the key after the chords";
   PumpMessages();
   EXPECT_TRUE(engine_.Requests().empty()) << engine_.Requests().size() << " request(s)";
-  EXPECT_TRUE(Messages(app_).empty());
+  EXPECT_TRUE(app_.MessageBoxes().empty());
 
   PressKey(VK_F1);
   Type("7");
@@ -291,7 +282,7 @@ TEST_F(HelpWithWinesEngine, F1OpensTheHelpFile) {
   }, 10s);
   Screenshot(windows[0], "wine-help");
   EXPECT_TRUE(contents) << "the help window does not show the contents topic; it shows:\n" << shown;
-  EXPECT_TRUE(Messages(app).empty());
+  EXPECT_TRUE(app.MessageBoxes().empty());
   EXPECT_TRUE(app.Running());
 }
 

@@ -140,7 +140,7 @@ bool MainWindowTest::AnswerNumberMessage() {
     ADD_FAILURE() << "no message \"" << kNumberMessage << "\" captioned " << kAppName;
     return false;
   }
-  EXPECT_EQ(Boxes().size(), 1u) << "more than one message box";
+  EXPECT_EQ(app_.MessageBoxes().size(), 1u) << "more than one message box";
   EXPECT_EQ(Owner(box), main_);
   Click(Control(box, IDOK));
   if (!WaitUntil([&] { return !IsWindow(box) || !Visible(box); })) {
@@ -150,16 +150,9 @@ bool MainWindowTest::AnswerNumberMessage() {
   return true;
 }
 
-std::vector<MessageBox> MainWindowTest::Boxes() const {
-  std::vector<MessageBox> boxes;
-  for (auto& box : app_.MessageBoxes())
-    if (box.window != main_) boxes.push_back(std::move(box));
-  return boxes;
-}
-
 void MainWindowTest::ExpectNoMessageBox() {
   EXPECT_TRUE(app_.RoundTrip(main_)) << "the window does not answer";
-  const auto boxes = Boxes();
+  const auto boxes = app_.MessageBoxes();
   EXPECT_TRUE(boxes.empty()) << "a message box is open: " << boxes[0].text;
 }
 
@@ -174,7 +167,7 @@ void MainWindowTest::ExpectEscapeEnds() {
   PressKey(VK_ESCAPE);
   bool message = false;
   WaitUntil([&] {
-    message = message || !Boxes().empty();
+    message = message || !app_.MessageBoxes().empty();
     return !app_.Running() || message;
   });
   EXPECT_FALSE(message) << "a message box appeared on closing";

@@ -78,9 +78,6 @@ class MainWindowTest : public ::testing::Test {
   // the only window of its kind, answers it with a click on OK and waits
   // until it has gone. Returns whether all of this happened.
   bool AnswerNumberMessage();
-  // The message boxes the program shows now. (App::MessageBoxes counts the
-  // main window too: it is a dialog whose longest static text is its intro.)
-  std::vector<MessageBox> Boxes() const;
   // Lets everything sent to the window be handled, then expects no message box.
   void ExpectNoMessageBox();
 

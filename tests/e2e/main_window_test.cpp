@@ -169,7 +169,7 @@ TEST_P(MainWindowCloses, WithARejectedTextAndNoMessage) {
   GetParam().close(main_);
   bool message = false;
   WaitUntil([&] {
-    message = message || !Boxes().empty();
+    message = message || !app_.MessageBoxes().empty();
     return message || !app_.Running();
   });
   EXPECT_FALSE(message) << "a message box appeared on closing";
